@@ -1,0 +1,65 @@
+// The launcher's one window: background picture, icons, keyboard rules and buttons.
+#pragma once
+#include <windows.h>
+
+#include "shell/command_button.h"
+
+struct WindowSettings {
+    int width;
+    int height;
+    DWORD style;
+    DWORD exStyle;
+    UINT classStyle;
+};
+
+constexpr WindowSettings kWindowSettings = {
+    545, 321,
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+    0,
+    CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS,
+};
+
+// The background picture as decoded from its built-in bitmap file.
+struct DecodedPicture {
+    const BITMAPINFO* info = nullptr;
+    const void* bits = nullptr;
+    int width = 0;
+    int height = 0;
+};
+
+// Reads a 24-bit bitmap file held in memory; false when it is not one that can be drawn.
+bool DecodeBitmapFile(const void* file, unsigned int size, DecodedPicture& picture);
+
+class LauncherWindow {
+public:
+    // Registers the class if needed, creates, sets up and shows the window with its buttons.
+    bool Create();
+    HWND Handle() const { return window_; }
+    // Consumes Esc, Tab and Shift+Tab aimed at the window or a button.
+    bool PreTranslateMessage(const MSG& msg);
+    // Draws the background into dc over client; also used for pictures outside WM_PAINT.
+    void PaintContent(HDC dc, const RECT& client, const RECT& clip);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnPaint();
+    void OnActivate(WPARAM wParam);
+    void OnSetFocus();
+    void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnNcDestroy();
+
+    void SetIcons();
+    bool EnsurePicture(HDC dc);
+    void MoveFocus(bool forward);
+    // The buttons in focus order; returns how many take part.
+    int FocusOrder(HWND order[kButtonCount]) const;
+
+    HWND window_ = nullptr;
+    CommandButton* buttons_[kButtonCount] = {};
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    DecodedPicture picture_;
+    HBITMAP pictureBitmap_ = nullptr;
+    HWND focusAtDeactivation_ = nullptr;
+};
