@@ -32,11 +32,11 @@ export LAUNCHER_SCREENS="640x480=$small_display=$small_prefix"
 wineserver -k 2>/dev/null || true
 wineserver -p
 WINEPREFIX=$small_prefix wineserver -k 2>/dev/null || true
-WINEPREFIX=$small_prefix wineserver -p
+DISPLAY=$small_display WINEPREFIX=$small_prefix wineserver -p
 # Start Wine's own services now, detached from the test runner's output: a service that
 # inherited ctest's pipes would keep it waiting after every test had ended.
 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-WINEPREFIX=$small_prefix wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+DISPLAY=$small_display WINEPREFIX=$small_prefix wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 
 echo "[test] running the tests"
 cd "$BUILD_DIR"

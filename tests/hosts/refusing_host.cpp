@@ -15,7 +15,14 @@ LRESULT CALLBACK RefuseCreation(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
         char name[64] = {};
         GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
-        if (lstrcmpiA(name, refusedClass) == 0) return 1;
+        // Only the launcher's own windows: the fatal box must still get its OK button.
+        HWND parent = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->hwndParent;
+        char parentName[64] = {};
+        if (parent != nullptr) GetClassNameA(parent, parentName, sizeof parentName);
+        const bool launcherWindow = lstrcmpiA(name, kTexts.windowClass) == 0;
+        const bool launcherButton = lstrcmpiA(name, kTexts.buttonClass) == 0 &&
+                                    lstrcmpiA(parentName, kTexts.windowClass) == 0;
+        if (lstrcmpiA(name, refusedClass) == 0 && (launcherWindow || launcherButton)) return 1;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
