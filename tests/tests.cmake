@@ -41,15 +41,16 @@ target_link_options(refusing_host PRIVATE -static)
 # End to end: the real launcher.exe in scratch game folders.
 launcher_test_exe(e2e_tests tests/e2e/driver.cpp tests/e2e/window_e2e_test.cpp tests/e2e/fatal_e2e_test.cpp
   tests/e2e/buttons_e2e_test.cpp tests/e2e/load_game_e2e_test.cpp tests/e2e/repair_e2e_test.cpp
-  tests/e2e/about_e2e_test.cpp)
-target_link_libraries(e2e_tests PRIVATE gtest gtest_main)
+  tests/e2e/about_e2e_test.cpp tests/e2e/program_file_e2e_test.cpp)
+target_link_libraries(e2e_tests PRIVATE gtest gtest_main version)
 add_dependencies(e2e_tests launcher game_stub heap_exhaustion_host refusing_host)
 set(E2E_ENV
   "LAUNCHER_EXE=$<TARGET_FILE:launcher>"
   "GAME_STUB_EXE=$<TARGET_FILE:game_stub>"
   "HEAP_HOST_EXE=$<TARGET_FILE:heap_exhaustion_host>"
   "REFUSING_HOST_EXE=$<TARGET_FILE:refusing_host>"
-  "SCRATCH_ROOT=${CMAKE_BINARY_DIR}/scratch")
+  "SCRATCH_ROOT=${CMAKE_BINARY_DIR}/scratch"
+  "ASSETS_DIR=${CMAKE_SOURCE_DIR}/assets")
 add_test(NAME e2e COMMAND e2e_tests)
 set_tests_properties(e2e PROPERTIES ENVIRONMENT "${E2E_ENV};EXPECTED_ORIGIN=410,223" TIMEOUT 1200)
 

@@ -36,7 +36,9 @@ char* ReadModulePath() {
     for (DWORD size = kFirstSize; size <= kLargestSize; size *= 2) {
         char* buffer = static_cast<char*>(AllocateBlock(size));
         const DWORD length = GetModuleFileNameA(nullptr, buffer, size);
-        if (length > 0 && length < size) return buffer;
+        // A cut path comes back as the buffer size without a NUL, or (under Wine) cut one
+        // byte short and terminated: only a path with room to spare is known to be whole.
+        if (length > 0 && length + 1 < size) return buffer;
         FreeBlock(buffer);
         if (length == 0 && GetLastError() != ERROR_INSUFFICIENT_BUFFER) break;
     }

@@ -45,19 +45,31 @@ TEST_F(About, ShowsTheAuthorKeysAndVersionWithOkOnly) {
     EXPECT_TRUE(launcher_.process.Running());
 }
 
-TEST_F(About, AClickWhileItIsUpOpensNoSecondBox) {
-    PostMessageA(about_, BM_CLICK, 0, 0);
-    MessageBoxView box;
-    ASSERT_TRUE(WaitForMessageBox(launcher_.process.Id(), 5000, box));
-    // A real mouse click on the about button, which the disabled window does not take.
+// A real mouse click in the middle of window, through the system's input.
+void RealClick(HWND window) {
     RECT rect;
-    GetWindowRect(about_, &rect);
+    GetWindowRect(window, &rect);
     SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     INPUT clicks[2] = {};
     clicks[0].type = clicks[1].type = INPUT_MOUSE;
     clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, clicks, sizeof(INPUT));
+}
+
+TEST_F(About, AClickWhileItIsUpOpensNoSecondBox) {
+    ASSERT_TRUE(BringToFront(launcher_.window));
+    RealClick(about_);  // the mouse reaches the button: the box opens
+    MessageBoxView box;
+    ASSERT_TRUE(WaitForMessageBox(launcher_.process.Id(), 5000, box));
+    // Out of the way, so the next click lands on the button and not on the box.
+    SetWindowPos(box.box, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle(100);
+    RECT boxRect, buttonRect, overlap;
+    GetWindowRect(box.box, &boxRect);
+    GetWindowRect(about_, &buttonRect);
+    ASSERT_FALSE(IntersectRect(&overlap, &boxRect, &buttonRect));
+    RealClick(about_);  // the disabled window takes this one nowhere
     Settle(500);
     EXPECT_EQ(TopWindows(launcher_.process.Id(), "#32770").size(), 1u);
     PressOk(box);

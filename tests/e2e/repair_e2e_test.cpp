@@ -114,7 +114,8 @@ TEST_F(Repair, WritesTheRunDirectoryFileWhateverTheCurrentDirectory) {
 TEST_F(Repair, WorksInAFolderWhosePathIsLongerThan260Bytes) {
     // Double-byte folder names, each with the trail byte 0x5C, past 260 bytes in all.
     std::string relative = "repair\\long";
-    for (int i = 0; i < 12; ++i) relative += "\\淺岚翎淺岚翎淺岚翎";
+    const size_t rootLength = ScratchFolder(relative).size();
+    while (rootLength + relative.size() < 300) relative += "\\淺岚翎淺岚翎淺岚翎";
     const std::string folder = ScratchFolder(relative);
     ASSERT_GT(folder.size() + std::string("\\launcher.exe").size(), 260u);
     StartIn(folder, ScratchFolder("repair\\long-elsewhere"));
