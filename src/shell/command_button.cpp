@@ -26,10 +26,10 @@ const ButtonDefinition kButtonList[kButtonCount] = {
 };
 
 void CommandButton::OnNotify(UINT code) const {
-    if (code == BN_CLICKED && definition_.clickAction != nullptr) definition_.clickAction();
+    if (code == BN_CLICKED && definition_ != nullptr && definition_->clickAction != nullptr) definition_->clickAction();
 }
 
-bool CreateCommandButtons(HWND window, CommandButton* buttons[kButtonCount]) {
+bool CreateCommandButtons(HWND window, CommandButton buttons[kButtonCount]) {
     const HINSTANCE module = GetModuleHandleA(nullptr);
     int id = kFirstButtonId;
     for (int i = kButtonCount - 1; i >= 0; --i) {
@@ -41,24 +41,21 @@ bool CreateCommandButtons(HWND window, CommandButton* buttons[kButtonCount]) {
                                        nullptr);
         id += kButtonIdStep;
         if (control == nullptr) {
-            for (int j = i + 1; j < kButtonCount; ++j) {
-                delete buttons[j];
-                buttons[j] = nullptr;
-            }
+            for (int j = i + 1; j < kButtonCount; ++j) buttons[j].Release();
             return false;
         }
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                      TRUE);
-        buttons[i] = new CommandButton(definition, control);
+        buttons[i].Bind(definition, control);
     }
     // Stacked in list order from the top: each one directly below the one before it.
     HWND above = HWND_TOP;
     for (int i = 0; i < kButtonCount; ++i) {
-        SetWindowPos(buttons[i]->Control(), above, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
-        above = buttons[i]->Control();
+        SetWindowPos(buttons[i].Control(), above, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+        above = buttons[i].Control();
     }
     for (int i = kButtonCount - 1; i >= 0; --i) {
-        if (buttons[i]->Definition().visible) ShowWindow(buttons[i]->Control(), SW_SHOWNA);
+        if (buttons[i].Definition().visible) ShowWindow(buttons[i].Control(), SW_SHOWNA);
     }
     return true;
 }

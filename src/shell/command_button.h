@@ -15,18 +15,23 @@ struct ButtonDefinition {
     ClickAction clickAction;
 };
 
+// Held by value in the window, which binds it at creation and releases it with its control.
 class CommandButton {
 public:
-    CommandButton(const ButtonDefinition& definition, HWND control)
-        : definition_(definition), control_(control) {}
-    const ButtonDefinition& Definition() const { return definition_; }
+    void Bind(const ButtonDefinition& definition, HWND control) {
+        definition_ = &definition;
+        control_ = control;
+    }
+    void Release() { *this = CommandButton(); }
+    bool Live() const { return control_ != nullptr; }
+    const ButtonDefinition& Definition() const { return *definition_; }
     HWND Control() const { return control_; }
     // A notification from the control; a click runs the bound action at once.
     void OnNotify(UINT code) const;
 
 private:
-    const ButtonDefinition& definition_;
-    HWND control_;
+    const ButtonDefinition* definition_ = nullptr;
+    HWND control_ = nullptr;
 };
 
 // The button list, in the order that decides creation, identifiers, stacking and ties of
@@ -41,5 +46,5 @@ constexpr int kButtonIdStep = 10;
 constexpr int kFirstMenuCommandId = 20000;
 
 // Creates, stacks and shows the buttons on window; buttons[i] belongs to kButtonList[i].
-// False when a control cannot be created (the objects made so far are released).
-bool CreateCommandButtons(HWND window, CommandButton* buttons[kButtonCount]);
+// False when a control cannot be created (the objects bound so far are released).
+bool CreateCommandButtons(HWND window, CommandButton buttons[kButtonCount]);

@@ -251,9 +251,9 @@ int LauncherWindow::FocusOrder(HWND order[kButtonCount]) const {
     int count = 0;
     int ranks[kButtonCount];
     for (int i = kButtonCount - 1; i >= 0; --i) {
-        if (buttons_[i] == nullptr) continue;
-        const ButtonDefinition& definition = buttons_[i]->Definition();
-        HWND control = buttons_[i]->Control();
+        if (!buttons_[i].Live()) continue;
+        const ButtonDefinition& definition = buttons_[i].Definition();
+        HWND control = buttons_[i].Control();
         if (!definition.tabStop || !IsWindowVisible(control) || !IsWindowEnabled(control)) continue;
         int at = count++;
         while (at > 0 && ranks[at - 1] > definition.tabOrder) {
@@ -307,9 +307,9 @@ void LauncherWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     HWND control = reinterpret_cast<HWND>(lParam);
     if (control == nullptr || id >= kFirstMenuCommandId) return;
-    for (CommandButton* button : buttons_) {
-        if (button != nullptr && button->Control() == control) {
-            button->OnNotify(HIWORD(wParam));
+    for (const CommandButton& button : buttons_) {
+        if (button.Live() && button.Control() == control) {
+            button.OnNotify(HIWORD(wParam));
             return;
         }
     }
@@ -317,10 +317,7 @@ void LauncherWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 void LauncherWindow::OnNcDestroy() {
     if (Shell().loopStarted) PostQuitMessage(0);
-    for (CommandButton*& button : buttons_) {
-        delete button;
-        button = nullptr;
-    }
+    for (CommandButton& button : buttons_) button.Release();
     if (bigIcon_ != nullptr) DestroyIcon(bigIcon_);
     if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
     bigIcon_ = smallIcon_ = nullptr;

@@ -56,7 +56,7 @@ private:
     int FocusOrder(HWND order[kButtonCount]) const;
 
     HWND window_ = nullptr;
-    CommandButton* buttons_[kButtonCount] = {};
+    CommandButton buttons_[kButtonCount];
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     DecodedPicture picture_;
