@@ -41,8 +41,8 @@ target_link_options(refusing_host PRIVATE -static)
 # End to end: the real launcher.exe in scratch game folders.
 launcher_test_exe(e2e_tests tests/e2e/driver.cpp tests/e2e/window_e2e_test.cpp tests/e2e/fatal_e2e_test.cpp
   tests/e2e/buttons_e2e_test.cpp tests/e2e/load_game_e2e_test.cpp tests/e2e/repair_e2e_test.cpp
-  tests/e2e/about_e2e_test.cpp tests/e2e/program_file_e2e_test.cpp)
-target_link_libraries(e2e_tests PRIVATE gtest gtest_main version)
+  tests/e2e/about_e2e_test.cpp tests/e2e/program_file_e2e_test.cpp tests/e2e/soak_e2e_test.cpp)
+target_link_libraries(e2e_tests PRIVATE gtest gtest_main version psapi)
 add_dependencies(e2e_tests launcher game_stub heap_exhaustion_host refusing_host)
 set(E2E_ENV
   "LAUNCHER_EXE=$<TARGET_FILE:launcher>"
@@ -51,8 +51,12 @@ set(E2E_ENV
   "REFUSING_HOST_EXE=$<TARGET_FILE:refusing_host>"
   "SCRATCH_ROOT=${CMAKE_BINARY_DIR}/scratch"
   "ASSETS_DIR=${CMAKE_SOURCE_DIR}/assets")
-add_test(NAME e2e COMMAND e2e_tests)
+add_test(NAME e2e COMMAND e2e_tests --gtest_filter=-Soak.*)
 set_tests_properties(e2e PROPERTIES ENVIRONMENT "${E2E_ENV};EXPECTED_ORIGIN=410,223" TIMEOUT 1200)
+
+# One launcher under long use.
+add_test(NAME soak COMMAND e2e_tests --gtest_filter=Soak.*)
+set_tests_properties(soak PROPERTIES ENVIRONMENT "${E2E_ENV}" TIMEOUT 1200)
 
 # Placement on a small screen: a screen and a Wine prefix of its own (tools/test.sh).
 find_program(WINE_PROGRAM wine REQUIRED)
