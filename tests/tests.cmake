@@ -72,3 +72,9 @@ add_test(NAME assets_format COMMAND ${PYTHON3} ${CMAKE_SOURCE_DIR}/tools/check-a
 add_test(NAME assets_reproducible COMMAND ${CMAKE_COMMAND}
   -DPYTHON3=${PYTHON3} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DWORK_DIR=${CMAKE_BINARY_DIR}/assets-again
   -P ${CMAKE_SOURCE_DIR}/tests/assets_reproducible.cmake)
+
+# Two clean builds of the same sources give the same launcher.exe, byte for byte.
+add_test(NAME reproducible_build COMMAND ${CMAKE_COMMAND}
+  -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DWORK_DIR=${CMAKE_BINARY_DIR}/reproducible
+  -DTOOLCHAIN=${CMAKE_TOOLCHAIN_FILE} -P ${CMAKE_SOURCE_DIR}/tests/reproducible_build.cmake)
+set_tests_properties(reproducible_build PROPERTIES TIMEOUT 900)
