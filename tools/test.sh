@@ -22,6 +22,11 @@ if [ ! -f "$small_prefix/.launcher-ready" ]; then
   rm -rf "$small_prefix"; cp -a "$main_prefix" "$small_prefix"
 fi
 
+# A drive of its own, R:, for the launcher that lies in a drive's root.
+mkdir -p "$BUILD_DIR/scratch/drive-root"
+for prefix in "$main_prefix" "$small_prefix"; do ln -sfn "$BUILD_DIR/scratch/drive-root" "$prefix/dosdevices/r:"; done
+export LAUNCHER_TEST_DRIVE=R:
+
 trap 'WINEPREFIX=$main_prefix wineserver -k 2>/dev/null || true; WINEPREFIX=$small_prefix wineserver -k 2>/dev/null || true; stop_xvfb' EXIT
 echo "[test] starting the X screens (1366x768 and 640x480, 24 bits)"
 main_display=$(start_xvfb 1366x768x24 91)

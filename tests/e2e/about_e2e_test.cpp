@@ -45,18 +45,6 @@ TEST_F(About, ShowsTheAuthorKeysAndVersionWithOkOnly) {
     EXPECT_TRUE(launcher_.process.Running());
 }
 
-// A real mouse click in the middle of window, through the system's input.
-void RealClick(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    INPUT clicks[2] = {};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, clicks, sizeof(INPUT));
-}
-
 TEST_F(About, AClickWhileItIsUpOpensNoSecondBox) {
     ASSERT_TRUE(BringToFront(launcher_.window));
     RealClick(about_);  // the mouse reaches the button: the box opens

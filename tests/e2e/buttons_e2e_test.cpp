@@ -101,6 +101,23 @@ TEST_F(Buttons, EnterClicksNothing) {
     EXPECT_EQ(FocusOf(Thread()), load_);
 }
 
+TEST_F(Buttons, APressReleasedOutsideTheButtonRunsNothing) {
+    ASSERT_TRUE(BringToFront(launcher_.window));
+    RECT rect;
+    GetWindowRect(about_, &rect);
+    const POINT inside = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    const POINT outside = {rect.right + 150, inside.y};
+    MouseDrag(inside, outside);
+    Settle(400);
+    EXPECT_TRUE(TopWindows(launcher_.process.Id(), "#32770").empty());
+    EXPECT_EQ(FocusOf(Thread()), about_);  // the press did reach the button
+    // Released over it, the same press is a click.
+    MouseDrag(inside, inside);
+    MessageBoxView box;
+    ASSERT_TRUE(WaitForMessageBox(launcher_.process.Id(), 5000, box));
+    PressOk(box);
+}
+
 TEST_F(Buttons, ArrowKeysDoNotMoveTheFocus) {
     ASSERT_TRUE(WaitForFocus(Thread(), load_, 3000));
     PostKey(load_, VK_DOWN);

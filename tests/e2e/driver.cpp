@@ -277,6 +277,28 @@ bool BringToFront(HWND window) {
 
 void Settle(DWORD ms) { Sleep(ms); }
 
+void MouseDrag(POINT press, POINT release) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    SetCursorPos(press.x, press.y);
+    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    SendInput(1, &input, sizeof input);
+    Sleep(50);
+    SetCursorPos(release.x, release.y);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;  // the move the system sees before the release
+    SendInput(1, &input, sizeof input);
+    Sleep(50);
+    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof input);
+}
+
+void RealClick(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    const POINT middle = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    MouseDrag(middle, middle);
+}
+
 bool WaitForMessageBox(DWORD processId, DWORD timeoutMs, MessageBoxView& view) {
     HWND box = WaitForWindow(processId, "#32770", timeoutMs);
     if (box == nullptr) return false;

@@ -70,6 +70,10 @@ void PostKey(HWND target, WORD key);
 // Real key presses through the system, with modifiers held, to the foreground window.
 void TypeKeys(std::initializer_list<WORD> modifiers, WORD key);
 bool BringToFront(HWND window);
+// Real mouse input through the system: press over one point, release over another.
+void MouseDrag(POINT press, POINT release);
+// A real click in the middle of window.
+void RealClick(HWND window);
 // Lets the launcher handle what it was sent.
 void Settle(DWORD ms = 150);
 

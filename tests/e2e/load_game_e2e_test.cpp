@@ -1,6 +1,8 @@
 // Loading the game: the stand-in Game.exe starts from the run directory, and only it.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "driver.h"
 
 using namespace e2e;
@@ -118,5 +120,38 @@ INSTANTIATE_TEST_SUITE_P(Players, LoadGameFailure,
                          ::testing::Values(BadPlayer{"Missing", nullptr},
                                            BadPlayer{"NotAProgram", "this is a text file, not a program\r\n"}),
                          [](const ::testing::TestParamInfo<BadPlayer>& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+TEST(DriveRoot, ALauncherInADrivesRootFindsItsGameAndSettings) {
+    // The test bed maps drive R: to the scratch folder drive-root (tools/test.sh).
+    const char* letter = std::getenv("LAUNCHER_TEST_DRIVE");
+    ASSERT_NE(letter, nullptr) << "the test bed gave no drive of its own";
+    const std::string drive = letter;
+    const std::string folder = ScratchFolder("drive-root");
+    CopyInto(LauncherExe(), folder, "launcher.exe");
+    CopyInto(GameStubExe(), folder, "Game.exe");
+    const std::string record = ScratchFolder("drive-root-record") + "\\record.txt";
+    SetEnvironmentVariableA("GAME_STUB_RECORD", record.c_str());
+    Launcher launcher;
+    const bool started = launcher.Start(drive, ScratchFolder("drive-root-elsewhere"));
+    SetEnvironmentVariableA("GAME_STUB_RECORD", nullptr);
+    ASSERT_TRUE(started);
+
+    // Repair writes the drive's own Game.ini: the run directory is "X:", the path X:\Game.ini.
+    SendMessageA(ChildCaptioned(launcher.window, kRepairCaption), BM_CLICK, 0, 0);
+    EXPECT_EQ(ReadWholeFile(folder + "\\Game.ini").find("[Game]\r\nLibrary=RGSS103J.dll\r\n"), 0u);
+
+    PostMessageA(ChildCaptioned(launcher.window, kLoadCaption), BM_CLICK, 0, 0);
+    EXPECT_EQ(launcher.process.WaitForExit(5000), 0u);
+    ASSERT_TRUE(WaitForFile(record, 5000));
+    const std::vector<std::string> lines = Lines(ReadWholeFile(record));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "\"" + drive + "\\Game.exe\"");
+    EXPECT_EQ(lines[2], drive + "\\Game.exe");
+    CloseStandInGames();
+}
 
 }  // namespace

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 
+#include "runtime/text.h"
 #include "shell/launcher_window.h"
+#include "shell/shell.h"
 #include "shell/window_rules.h"
 #include "test_heap.h"
 #include "texts.h"
@@ -126,6 +129,33 @@ TEST_F(LauncherWindowInProcess, PaintsThePictureStretchedOverTheWholeClientArea)
     SelectObject(memory, old);
     DeleteObject(target);
     DeleteDC(memory);
+}
+
+}  // namespace
+
+namespace {
+
+int endRoutineRuns = 0;
+void CountEndRoutine() { ++endRoutineRuns; }
+
+TEST(ShellEnding, ReleaseShellIsSafeToCallTwice) {
+    InitialiseShell();
+    ASSERT_TRUE(Shell().oleInitialised);
+    ASSERT_TRUE(InConstantArea(kTexts.caption));
+    SetEndRoutine(CountEndRoutine);
+    ReleaseShell();
+    ReleaseShell();
+    EXPECT_EQ(endRoutineRuns, 1);  // the end routine runs once, at the first ending
+    EXPECT_FALSE(Shell().oleInitialised);
+    EXPECT_FALSE(InConstantArea(kTexts.caption));
+    // The run directory stays what start-up fixed: this test program's own folder.
+    char module[MAX_PATH * 4];
+    GetModuleFileNameA(nullptr, module, sizeof module);
+    *strrchr(module, '\\') = '\0';
+    EXPECT_STREQ(Shell().runDirectory, module);
+    char current[MAX_PATH * 4];
+    GetCurrentDirectoryA(sizeof current, current);
+    EXPECT_STREQ(current, module);  // and start-up made it the current directory
 }
 
 }  // namespace
