@@ -8,13 +8,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 BUILD_DIR=${1:-$root/build}
 mkdir -p "$BUILD_DIR"; BUILD_DIR=$(cd "$BUILD_DIR" && pwd)
 
-bash "$root/tools/install-deps.sh"
-echo "[demo] building in $BUILD_DIR"
-cmake -S "$root" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake" >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)" --target launcher game_stub window_shot
-
 # shellcheck source=wine-env.sh
 . "$root/tools/wine-env.sh"
+install_and_build "$root" "$BUILD_DIR" launcher game_stub window_shot
 prepare_prefix "$BUILD_DIR/wineprefix"
 
 game=$BUILD_DIR/demo-game

@@ -9,12 +9,9 @@ BUILD_DIR=${1:-$root/build}
 output=${2:-$root/docs/launcher.png}
 mkdir -p "$BUILD_DIR"; BUILD_DIR=$(cd "$BUILD_DIR" && pwd)
 
-bash "$root/tools/install-deps.sh"
-cmake -S "$root" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake" >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)" --target launcher window_shot >/dev/null
-
 # shellcheck source=wine-env.sh
 . "$root/tools/wine-env.sh"
+install_and_build "$root" "$BUILD_DIR" launcher window_shot >/dev/null
 prepare_prefix "$BUILD_DIR/wineprefix"
 trap 'wineserver -k 2>/dev/null || true; stop_xvfb' EXIT
 DISPLAY=$(start_xvfb 1024x600x24 96); export DISPLAY

@@ -1,11 +1,24 @@
-# Sourced by the demo, test and benchmark commands: a Wine prefix inside the build folder
-# with code page 936, and X screens on Xvfb when there is no display to use.
-# Expects BUILD_DIR to be set.
+# Sourced by the demo, test, screenshot and benchmark commands: installing and building,
+# a Wine prefix inside the build folder with code page 936, and X screens on Xvfb.
 
 export WINEDEBUG=-all
 export WINEARCH=win32
 export LC_ALL=zh_CN.UTF-8   # Wine's ANSI code page becomes 936
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installer prompts
+
+# Installs what is missing, then configures the build folder $2 for the sources in $1 and
+# builds the targets named after them (everything when none are named).
+install_and_build() {
+  local source=$1 build=$2; shift 2
+  bash "$source/tools/install-deps.sh"
+  echo "[build] configuring and building in $build"
+  cmake -S "$source" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$source/cmake/i686-w64-mingw32.cmake" >/dev/null
+  if [ $# -gt 0 ]; then
+    cmake --build "$build" -j"$(nproc)" --target "$@"
+  else
+    cmake --build "$build" -j"$(nproc)"
+  fi
+}
 
 # Makes a Wine prefix ready once: booted, crash dialog off, no window-manager waits,
 # Marlett for the caption buttons.
