@@ -28,7 +28,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 trap 'wineserver -k 2>/dev/null || true; stop_xvfb' EXIT
-DISPLAY=$(start_xvfb 1024x600x24 95); export DISPLAY
+start_xvfb 1024x600x24 95; export DISPLAY=$XVFB_DISPLAY
 wineserver -k 2>/dev/null || true
 echo "[demo] no display: running on the virtual screen $DISPLAY"
 (cd "$game" && wine launcher.exe) &

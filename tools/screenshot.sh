@@ -14,7 +14,7 @@ mkdir -p "$BUILD_DIR"; BUILD_DIR=$(cd "$BUILD_DIR" && pwd)
 install_and_build "$root" "$BUILD_DIR" launcher window_shot >/dev/null
 prepare_prefix "$BUILD_DIR/wineprefix"
 trap 'wineserver -k 2>/dev/null || true; stop_xvfb' EXIT
-DISPLAY=$(start_xvfb 1024x600x24 96); export DISPLAY
+start_xvfb 1024x600x24 96; export DISPLAY=$XVFB_DISPLAY
 wineserver -k 2>/dev/null || true
 
 folder=$BUILD_DIR/screenshot-game

@@ -24,8 +24,8 @@ export LAUNCHER_TEST_DRIVE=R:
 
 trap 'WINEPREFIX=$main_prefix wineserver -k 2>/dev/null || true; WINEPREFIX=$small_prefix wineserver -k 2>/dev/null || true; stop_xvfb' EXIT
 echo "[test] starting the X screens (1366x768 and 640x480, 24 bits)"
-main_display=$(start_xvfb 1366x768x24 91)
-small_display=$(start_xvfb 640x480x24 $(( ${main_display#:} + 1 )))
+start_xvfb 1366x768x24 91; main_display=$XVFB_DISPLAY
+start_xvfb 640x480x24 $(( ${main_display#:} + 1 )); small_display=$XVFB_DISPLAY
 export DISPLAY=$main_display WINEPREFIX=$main_prefix
 export LAUNCHER_SCREENS="640x480=$small_display=$small_prefix"
 # A wineserver that stays up while the tests run, for quick starts.

@@ -40,15 +40,16 @@ prepare_prefix() {
   fi
 }
 
-# Starts Xvfb on the first free display number from $2 with screen size $1 (WxHxD);
-# prints the display name.
+# Starts Xvfb on the first free display number from $2 with screen size $1 (WxHxD) and
+# sets XVFB_DISPLAY to its name. Called in the script's own shell (not in $(...)), so that
+# stop_xvfb knows every server it has to end.
 start_xvfb() {
   local size=$1 number=$2
   while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
   Xvfb ":$number" -screen 0 "$size" -nolisten tcp >/dev/null 2>&1 &
   XVFB_PIDS="${XVFB_PIDS:-} $!"
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
-  echo ":$number"
+  XVFB_DISPLAY=":$number"
 }
 
 stop_xvfb() {
