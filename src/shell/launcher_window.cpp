@@ -169,6 +169,11 @@ LRESULT LauncherWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_COMMAND:
         OnCommand(wParam, lParam);
         return 0;
+    case WM_DISPLAYCHANGE:
+        // Another colour depth may want another stretch mode: stretch again at the next paint.
+        DropScaledPicture();
+        InvalidateRect(window_, nullptr, FALSE);
+        return DefWindowProcA(window_, message, wParam, lParam);
     case WM_NCDESTROY: {
         const LRESULT result = DefWindowProcA(window_, message, wParam, lParam);
         OnNcDestroy();
@@ -192,7 +197,9 @@ void LauncherWindow::OnPaint() {
     EndPaint(window_, &paint);
 }
 
-bool LauncherWindow::EnsurePicture(HDC dc) {
+bool LauncherWindow::EnsureScaledPicture(HDC dc, int width, int height) {
+    if (scaledDc_ != nullptr && scaledWidth_ == width && scaledHeight_ == height) return true;
+    DropScaledPicture();
     if (picture_.info == nullptr) {
         DWORD size = 0;
         const void* file = ResourceBytes(kTexts.backgroundResource, RT_RCDATA, &size);
@@ -200,33 +207,62 @@ bool LauncherWindow::EnsurePicture(HDC dc) {
         if (!DecodeBitmapFile(file, size, decoded)) return false;  // tried again at the next paint
         picture_ = decoded;
     }
-    if (pictureBitmap_ == nullptr) {
-        pictureBitmap_ = CreateDIBitmap(dc, &picture_.info->bmiHeader, CBM_INIT, picture_.bits, picture_.info,
-                                        DIB_RGB_COLORS);
+    HBITMAP device = CreateDIBitmap(dc, &picture_.info->bmiHeader, CBM_INIT, picture_.bits, picture_.info,
+                                    DIB_RGB_COLORS);
+    HDC sourceDc = CreateCompatibleDC(dc);
+    HDC targetDc = CreateCompatibleDC(dc);
+    HBITMAP target = CreateCompatibleBitmap(dc, width, height);
+    bool stretched = false;
+    HGDIOBJ targetOriginal = nullptr;
+    if (device != nullptr && sourceDc != nullptr && targetDc != nullptr && target != nullptr) {
+        HGDIOBJ sourceOriginal = SelectObject(sourceDc, device);
+        targetOriginal = SelectObject(targetDc, target);
+        DEVMODEA mode = {};
+        mode.dmSize = sizeof mode;
+        const int depth =
+            EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode) ? static_cast<int>(mode.dmBitsPerPel) : 0;
+        SetStretchBltMode(targetDc, ChooseStretchMode(depth));
+        SetBrushOrgEx(targetDc, 0, 0, nullptr);  // HALFTONE needs the brush origin reset
+        stretched = StretchBlt(targetDc, 0, 0, width, height, sourceDc, 0, 0, picture_.width, picture_.height,
+                               SRCCOPY) != FALSE;
+        SelectObject(sourceDc, sourceOriginal);
     }
-    return pictureBitmap_ != nullptr;
+    // The full-size device bitmap is needed only for the stretch.
+    if (sourceDc != nullptr) DeleteDC(sourceDc);
+    if (device != nullptr) DeleteObject(device);
+    if (!stretched) {
+        if (targetOriginal != nullptr) SelectObject(targetDc, targetOriginal);
+        if (targetDc != nullptr) DeleteDC(targetDc);
+        if (target != nullptr) DeleteObject(target);
+        return false;
+    }
+    scaledDc_ = targetDc;
+    scaledBitmap_ = target;
+    scaledDcOriginal_ = targetOriginal;
+    scaledWidth_ = width;
+    scaledHeight_ = height;
+    return true;
+}
+
+void LauncherWindow::DropScaledPicture() {
+    if (scaledDc_ == nullptr) return;
+    SelectObject(scaledDc_, scaledDcOriginal_);
+    DeleteDC(scaledDc_);
+    DeleteObject(scaledBitmap_);
+    scaledDc_ = nullptr;
+    scaledBitmap_ = nullptr;
+    scaledDcOriginal_ = nullptr;
+    scaledWidth_ = scaledHeight_ = 0;
 }
 
 void LauncherWindow::PaintContent(HDC dc, const RECT& client, const RECT& clip) {
-    bool filled = false;
-    if (EnsurePicture(dc)) {
-        HDC pictureDc = CreateCompatibleDC(dc);
-        if (pictureDc != nullptr) {
-            HGDIOBJ previous = SelectObject(pictureDc, pictureBitmap_);
-            DEVMODEA mode = {};
-            mode.dmSize = sizeof mode;
-            const int depth = EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)
-                                  ? static_cast<int>(mode.dmBitsPerPel)
-                                  : 0;
-            SetStretchBltMode(dc, ChooseStretchMode(depth));
-            SetBrushOrgEx(dc, 0, 0, nullptr);  // HALFTONE needs the brush origin reset
-            filled = StretchBlt(dc, 0, 0, client.right - client.left, client.bottom - client.top, pictureDc,
-                                0, 0, picture_.width, picture_.height, SRCCOPY) != FALSE;
-            SelectObject(pictureDc, previous);
-            DeleteDC(pictureDc);
-        }
+    const int width = client.right - client.left, height = client.bottom - client.top;
+    if (width > 0 && height > 0 && EnsureScaledPicture(dc, width, height)) {
+        if (BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, scaledDc_,
+                   clip.left - client.left, clip.top - client.top, SRCCOPY))
+            return;
     }
-    if (!filled) FillRect(dc, &clip, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(dc, &clip, GetSysColorBrush(COLOR_BTNFACE));
 }
 
 void LauncherWindow::OnActivate(WPARAM wParam) {
@@ -321,8 +357,7 @@ void LauncherWindow::OnNcDestroy() {
     if (bigIcon_ != nullptr) DestroyIcon(bigIcon_);
     if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
     bigIcon_ = smallIcon_ = nullptr;
-    if (pictureBitmap_ != nullptr) DeleteObject(pictureBitmap_);
-    pictureBitmap_ = nullptr;
+    DropScaledPicture();
     picture_ = DecodedPicture();
     focusAtDeactivation_ = nullptr;
     window_ = nullptr;

@@ -50,7 +50,10 @@ private:
     void OnNcDestroy();
 
     void SetIcons();
-    bool EnsurePicture(HDC dc);
+    // The picture stretched once to the client area's size, kept in a memory DC, so a
+    // repaint copies only what is to be painted; false when the picture cannot be had.
+    bool EnsureScaledPicture(HDC dc, int width, int height);
+    void DropScaledPicture();
     void MoveFocus(bool forward);
     // The buttons in focus order; returns how many take part.
     int FocusOrder(HWND order[kButtonCount]) const;
@@ -60,6 +63,10 @@ private:
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     DecodedPicture picture_;
-    HBITMAP pictureBitmap_ = nullptr;
+    HDC scaledDc_ = nullptr;
+    HBITMAP scaledBitmap_ = nullptr;
+    HGDIOBJ scaledDcOriginal_ = nullptr;
+    int scaledWidth_ = 0;
+    int scaledHeight_ = 0;
     HWND focusAtDeactivation_ = nullptr;
 };

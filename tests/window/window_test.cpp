@@ -82,53 +82,89 @@ TEST_F(LauncherWindowInProcess, ButtonsUseTheStockGuiFont) {
     EXPECT_EQ(buttons, 3);
 }
 
-COLORREF Pixel(const BYTE* bits, int width, int x, int y) {
-    const BYTE* p = bits + (static_cast<size_t>(y) * width + x) * 4;  // top-down BGRA
-    return RGB(p[2], p[1], p[0]);
-}
+// A 32-bit top-down DIB section of the given size in a memory DC of its own.
+struct Canvas {
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ original = nullptr;
+    const DWORD* pixels = nullptr;
+    int width = 0, height = 0;
+    Canvas(int w, int h) : width(w), height(h) {
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HDC screen = GetDC(nullptr);
+        dc = CreateCompatibleDC(screen);
+        bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        ReleaseDC(nullptr, screen);
+        original = SelectObject(dc, bitmap);
+        pixels = static_cast<const DWORD*>(bits);
+        PatBlt(dc, 0, 0, w, h, BLACKNESS);
+    }
+    ~Canvas() {
+        SelectObject(dc, original);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    DWORD At(int x, int y) const {
+        GdiFlush();
+        return pixels[static_cast<size_t>(y) * width + x] & 0xFFFFFF;
+    }
+    int Differences(const Canvas& other) const {
+        GdiFlush();
+        int count = 0;
+        for (int i = 0; i < width * height; ++i) count += (pixels[i] & 0xFFFFFF) != (other.pixels[i] & 0xFFFFFF);
+        return count;
+    }
+};
 
-int Distance(COLORREF a, COLORREF b) {
-    return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
-           std::abs(GetBValue(a) - GetBValue(b));
+// The picture stretched the plain way: a device bitmap of the resource, one StretchBlt.
+void StretchPicture(Canvas& canvas, int mode) {
+    HRSRC resource = FindResourceA(nullptr, kTexts.backgroundResource, RT_RCDATA);
+    const BYTE* file = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, resource)));
+    const BITMAPINFO* info = reinterpret_cast<const BITMAPINFO*>(file + sizeof(BITMAPFILEHEADER));
+    HBITMAP device = CreateDIBitmap(canvas.dc, &info->bmiHeader, CBM_INIT, file + 54, info, DIB_RGB_COLORS);
+    HDC source = CreateCompatibleDC(canvas.dc);
+    HGDIOBJ original = SelectObject(source, device);
+    SetStretchBltMode(canvas.dc, mode);
+    SetBrushOrgEx(canvas.dc, 0, 0, nullptr);
+    StretchBlt(canvas.dc, 0, 0, canvas.width, canvas.height, source, 0, 0, 640, 480, SRCCOPY);
+    SelectObject(source, original);
+    DeleteDC(source);
+    DeleteObject(device);
 }
 
 TEST_F(LauncherWindowInProcess, PaintsThePictureStretchedOverTheWholeClientArea) {
     RECT client;
     GetClientRect(window_.Handle(), &client);
-    const int width = client.right, height = client.bottom;
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP target = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(memory, target);
-    window_.PaintContent(memory, client, client);
-    GdiFlush();
+    Canvas painted(client.right, client.bottom);
+    window_.PaintContent(painted.dc, client, client);
 
-    // The painted corners and centre are the picture's corners and centre.
-    HRSRC resource = FindResourceA(nullptr, kTexts.backgroundResource, RT_RCDATA);
-    ASSERT_NE(resource, nullptr);
-    const BYTE* file = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, resource)));
-    auto source = [&](int x, int y) {  // bottom-up BGR rows of 1,920 bytes
-        const BYTE* p = file + 54 + static_cast<size_t>(479 - y) * 1920 + x * 3;
-        return RGB(p[2], p[1], p[0]);
-    };
-    const BYTE* painted = static_cast<const BYTE*>(bits);
-    EXPECT_LT(Distance(Pixel(painted, width, 0, 0), source(0, 0)), 48);
-    EXPECT_LT(Distance(Pixel(painted, width, width - 1, height - 1), source(639, 479)), 48);
-    EXPECT_LT(Distance(Pixel(painted, width, width - 1, 0), source(639, 0)), 48);
-    EXPECT_LT(Distance(Pixel(painted, width, 0, height - 1), source(0, 479)), 48);
-
+    // Exactly the picture stretched over the whole client area, with the mode the display's
+    // colour depth asks for (HALFTONE above 16 bits per pixel), which the other mode is not.
     DEVMODEA mode = {};
     mode.dmSize = sizeof mode;
     ASSERT_TRUE(EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode));
-    EXPECT_EQ(GetStretchBltMode(memory), mode.dmBitsPerPel > 16 ? HALFTONE : COLORONCOLOR);
+    const bool deep = mode.dmBitsPerPel > 16;
+    Canvas expected(client.right, client.bottom), other(client.right, client.bottom);
+    StretchPicture(expected, deep ? HALFTONE : COLORONCOLOR);
+    StretchPicture(other, deep ? COLORONCOLOR : HALFTONE);
+    EXPECT_EQ(painted.Differences(expected), 0);
+    EXPECT_GT(painted.Differences(other), 0);
+}
 
-    SelectObject(memory, old);
-    DeleteObject(target);
-    DeleteDC(memory);
+TEST_F(LauncherWindowInProcess, ARepaintDrawsOnlyWhatItIsAskedToAndTheSameAgain) {
+    RECT client;
+    GetClientRect(window_.Handle(), &client);
+    Canvas whole(client.right, client.bottom), part(client.right, client.bottom);
+    window_.PaintContent(whole.dc, client, client);
+    const RECT clip = {200, 50, 320, 150};
+    window_.PaintContent(part.dc, client, clip);
+    EXPECT_EQ(part.At(200, 50), whole.At(200, 50));
+    EXPECT_EQ(part.At(319, 149), whole.At(319, 149));
+    EXPECT_EQ(part.At(199, 50), 0u);  // outside the clip nothing was drawn
+    EXPECT_EQ(part.At(320, 149), 0u);
+    EXPECT_EQ(part.At(250, 150), 0u);
 }
 
 }  // namespace
