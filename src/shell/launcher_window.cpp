@@ -207,15 +207,12 @@ bool LauncherWindow::EnsureScaledPicture(HDC dc, int width, int height) {
         if (!DecodeBitmapFile(file, size, decoded)) return false;  // tried again at the next paint
         picture_ = decoded;
     }
-    HBITMAP device = CreateDIBitmap(dc, &picture_.info->bmiHeader, CBM_INIT, picture_.bits, picture_.info,
-                                    DIB_RGB_COLORS);
-    HDC sourceDc = CreateCompatibleDC(dc);
+    // Stretched straight from the built-in bits: no full-size copy of the picture is made.
     HDC targetDc = CreateCompatibleDC(dc);
     HBITMAP target = CreateCompatibleBitmap(dc, width, height);
-    bool stretched = false;
     HGDIOBJ targetOriginal = nullptr;
-    if (device != nullptr && sourceDc != nullptr && targetDc != nullptr && target != nullptr) {
-        HGDIOBJ sourceOriginal = SelectObject(sourceDc, device);
+    bool stretched = false;
+    if (targetDc != nullptr && target != nullptr) {
         targetOriginal = SelectObject(targetDc, target);
         DEVMODEA mode = {};
         mode.dmSize = sizeof mode;
@@ -223,13 +220,9 @@ bool LauncherWindow::EnsureScaledPicture(HDC dc, int width, int height) {
             EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode) ? static_cast<int>(mode.dmBitsPerPel) : 0;
         SetStretchBltMode(targetDc, ChooseStretchMode(depth));
         SetBrushOrgEx(targetDc, 0, 0, nullptr);  // HALFTONE needs the brush origin reset
-        stretched = StretchBlt(targetDc, 0, 0, width, height, sourceDc, 0, 0, picture_.width, picture_.height,
-                               SRCCOPY) != FALSE;
-        SelectObject(sourceDc, sourceOriginal);
+        stretched = StretchDIBits(targetDc, 0, 0, width, height, 0, 0, picture_.width, picture_.height,
+                                  picture_.bits, picture_.info, DIB_RGB_COLORS, SRCCOPY) != 0;
     }
-    // The full-size device bitmap is needed only for the stretch.
-    if (sourceDc != nullptr) DeleteDC(sourceDc);
-    if (device != nullptr) DeleteObject(device);
     if (!stretched) {
         if (targetOriginal != nullptr) SelectObject(targetDc, targetOriginal);
         if (targetDc != nullptr) DeleteDC(targetDc);
