@@ -5,7 +5,7 @@
 add_executable(floor WIN32 ${CMAKE_CURRENT_LIST_DIR}/floor.cpp)
 target_compile_options(floor PRIVATE -Wall -Wextra ${PRODUCT_FLAGS} ${REPRODUCIBLE_FLAGS})
 target_link_libraries(floor PRIVATE gdi32 user32 kernel32)
-target_link_options(floor PRIVATE -static -s -Wl,--gc-sections ${REPRODUCIBLE_LINK})
+target_link_options(floor PRIVATE ${PRODUCT_LINK})
 
 add_executable(bench_driver ${CMAKE_CURRENT_LIST_DIR}/bench_driver.cpp)
 target_compile_options(bench_driver PRIVATE -Wall -Wextra -O2)
