@@ -43,26 +43,15 @@ void RemoveTree(const std::string& path) {
 }
 
 void MakeDirectories(const std::string& path) {
-    for (size_t i = 3; i <= path.size(); ++i) {
-        if (i == path.size() || path[i] == '\\') {
-            // Trail bytes 0x5C of double-byte characters are not separators.
-            if (i < path.size() && i > 0 && IsDBCSLeadByte(static_cast<BYTE>(path[i - 1]))) {
-                // Count lead bytes from the start to know whether path[i-1] is really a lead byte.
-                size_t k = 0;
-                bool trail = false;
-                while (k < i) {
-                    if (IsDBCSLeadByte(static_cast<BYTE>(path[k]))) {
-                        if (k + 1 == i) { trail = true; break; }
-                        k += 2;
-                    } else {
-                        ++k;
-                    }
-                }
-                if (trail) continue;
-            }
+    // Read character by character: a trail byte 0x5C of a double-byte character is no separator.
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(path[i]))) {
+            ++i;
+        } else if (path[i] == '\\' && i > 2) {
             CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
         }
     }
+    CreateDirectoryA(path.c_str(), nullptr);
 }
 
 }  // namespace
