@@ -5,7 +5,6 @@
 //                          path, one a line, to that file
 // GAME_STUB_BUSY=<ms>      stay busy that long before taking any input (a game that is slow
 //                          to become idle)
-// GAME_STUB_EXIT=1         end at once after recording, without a window
 #include <windows.h>
 
 #include <cstdio>
@@ -50,7 +49,6 @@ void Record(const char* file) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     if (const char* file = std::getenv("GAME_STUB_RECORD")) Record(file);
-    if (std::getenv("GAME_STUB_EXIT") != nullptr) return 0;
     if (const char* busy = std::getenv("GAME_STUB_BUSY")) Sleep(static_cast<DWORD>(std::atoi(busy)));
 
     WNDCLASSA windowClass = {};

@@ -1,6 +1,5 @@
 // Text values (NUL-terminated code page 936 text, or null) and the memory blocks they live in.
 #pragma once
-#include <cstddef>
 
 // Length in bytes before the first NUL; 0 for null.
 int TextLength(const char* text);

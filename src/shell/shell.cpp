@@ -12,7 +12,6 @@ namespace {
 
 ShellState shellState;
 LauncherWindow launcherWindow;
-int quitExitCode = 0;
 
 // The launcher has nothing to do when it ends normally.
 void LauncherEndRoutine() {}
@@ -63,8 +62,7 @@ int RunMessageLoop() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    quitExitCode = static_cast<int>(msg.wParam);
-    return quitExitCode;
+    return static_cast<int>(msg.wParam);
 }
 
 int StartUp() {

@@ -6,7 +6,7 @@
 
 namespace e2e {
 
-const char kCaption[] = "RPG岚翎登陆器—测试v1.0版";
+const char kLauncherClass[] = "LanLingLauncherWindow";
 const char kLoadCaption[] = "载入游戏";
 const char kRepairCaption[] = "游戏修复（打不开）";
 const char kAboutCaption[] = "关于";
@@ -171,17 +171,6 @@ HWND WaitForWindow(DWORD processId, const char* className, DWORD timeoutMs) {
     return nullptr;
 }
 
-HWND WaitForWindowCaptioned(DWORD processId, const char* caption, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    do {
-        for (HWND window : TopWindows(processId, "")) {
-            if (TextOf(window) == caption) return window;
-        }
-        Sleep(20);
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
-}
-
 std::vector<HWND> Children(HWND parent) {
     std::vector<HWND> children;
     EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
@@ -225,7 +214,7 @@ bool WaitForFocus(DWORD threadId, HWND window, DWORD timeoutMs) {
 
 bool Launcher::Start(const std::string& folder, const std::string& currentDirectory) {
     if (!process.Start(folder + "\\launcher.exe", currentDirectory)) return false;
-    window = WaitForWindow(process.Id(), "LanLingLauncherWindow", 10000);
+    window = WaitForWindow(process.Id(), kLauncherClass, 10000);
     if (window == nullptr) return false;
     WaitForInputIdle(process.Handle(), 5000);
     return true;

@@ -21,7 +21,7 @@ void WriteWholeFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 
 // The launcher's caption and texts in code page 936, as the user sees them.
-extern const char kCaption[];
+extern const char kLauncherClass[];
 extern const char kLoadCaption[];
 extern const char kRepairCaption[];
 extern const char kAboutCaption[];
@@ -47,8 +47,6 @@ private:
 
 // The process's visible top-level window of the class ("" for any) that appears in time.
 HWND WaitForWindow(DWORD processId, const char* className, DWORD timeoutMs);
-// The same for a window whose caption is exactly caption.
-HWND WaitForWindowCaptioned(DWORD processId, const char* caption, DWORD timeoutMs);
 std::vector<HWND> TopWindows(DWORD processId, const char* className);
 std::vector<HWND> Children(HWND parent);
 std::string ClassOf(HWND window);

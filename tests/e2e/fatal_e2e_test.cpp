@@ -30,7 +30,7 @@ TEST_P(FatalError, ShowsTheErrorBoxThenEndsWithMinusOne) {
     EXPECT_NE(box.icon, nullptr);  // the error icon
     EXPECT_EQ(GetWindow(box.box, GW_OWNER), nullptr);
     // No launcher window is left standing beside the box.
-    EXPECT_TRUE(TopWindows(host.Id(), "LanLingLauncherWindow").empty());
+    EXPECT_TRUE(TopWindows(host.Id(), kLauncherClass).empty());
     PressOk(box);
     EXPECT_EQ(host.WaitForExit(5000), 0xFFFFFFFFu);
 }

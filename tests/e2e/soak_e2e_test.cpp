@@ -128,7 +128,7 @@ TEST(SideBySide, TenLaunchersEachRepairOnlyTheirOwnFolder) {
     // Started all at once, before any window is looked for.
     for (int i = 0; i < kCount; ++i) ASSERT_TRUE(launchers[i].process.Start(folders[i] + "\\launcher.exe", folders[i]));
     for (int i = 0; i < kCount; ++i) {
-        launchers[i].window = WaitForWindow(launchers[i].process.Id(), "LanLingLauncherWindow", 20000);
+        launchers[i].window = WaitForWindow(launchers[i].process.Id(), kLauncherClass, 20000);
         ASSERT_NE(launchers[i].window, nullptr) << i;
     }
     for (int i = 0; i < kCount; ++i) {
